@@ -1,0 +1,96 @@
+// Lodewise: convert a Kelvaron program (.kex) into its bootstrap image (.kim).
+#include <cstdio>
+
+#include "chext.h"
+#include "convert.h"
+#include "samefile.h"
+
+// Exit statuses. Each has one message, written by report() alone.
+enum status {
+	ok = 0,       // the image is written
+	usage = 1,    // not exactly one argument
+	noopen = 2,   // the source cannot be opened or read
+	nocreate = 3, // the image cannot be created or written
+	toolong = 4,  // the source is longer than 254 bytes
+};
+
+static int report(status st, const char *name);
+
+int
+main(int n, char **names)
+{
+	if (n != 2)
+		return report(usage, nullptr);
+
+	// Without a stem there is no name to open; the argument is named as
+	// typed, and no file is opened or created.
+	fname src = chext(names[1], "kex");
+	if (src.s[0] == '\0')
+		return report(noopen, names[1]);
+	std::FILE *in = std::fopen(src.s, "rb");
+	if (in == nullptr)
+		return report(noopen, src.s);
+
+	fname img = chext(names[1], "kim");
+	if (samefile(in, img.s))
+		return report(nocreate, img.s);
+	std::FILE *out = std::fopen(img.s, "wb");
+	if (out == nullptr)
+		return report(nocreate, img.s);
+
+	outcome r = convert(in, out);
+	// On glibc a failed flush is followed by a close that succeeds, so
+	// convert checks the flush and this checks the close. Both files are
+	// closed before a message is written: started with standard output
+	// closed, the program holds one of them on its descriptor, and a
+	// message flushed at exit would land in that file.
+	if (std::fclose(out) == EOF && r == converted)
+		r = writefail;
+	std::fclose(in);
+
+	switch (r) {
+	case converted:
+		return report(ok, nullptr);
+	case overlong:
+		return report(toolong, nullptr);
+	case readfail:
+		return report(noopen, src.s);
+	case writefail:
+		break;
+	}
+	return report(nocreate, img.s);
+}
+
+// The texts are the program's own, as its users' scripts know them; puts
+// adds a line end to strings that already end in one.
+static int
+report(status st, const char *name)
+{
+	switch (st) {
+	case ok:
+		break;
+	case usage:
+		std::puts("Lodewise.exe\n");
+		std::puts("Converts Kelvaron Executable file to Bootstarp Fast "
+			  "Reader format.\n");
+		std::puts("Usage:\n");
+		std::puts("Lodewise.exe File.kex\n");
+		std::puts("Generate resalt file \"File.kim\".\n");
+		break;
+	case noopen:
+		std::printf("Could not open Kelvaron EXecutable file: %s.",
+			    name);
+		break;
+	case nocreate:
+		std::printf("Could not create Kelvaron BootStrap file: %s.",
+			    name);
+		break;
+	case toolong:
+		std::puts("Could not convert source programm to BootStrap "
+			  "format:\n");
+		std::puts("Source programm coud not be longer, then 254 "
+			  "bytes.\n");
+		break;
+	}
+	return st;
+}
