@@ -2,9 +2,9 @@
 # End-to-end cases: run the built program in a scratch folder and compare its
 # standard output, its exit status and the files it leaves, byte for byte.
 #
-# usage: e2e.sh CASE PROGRAM
-# Each function t_CASE below is one case. The environment gives
-#   LODEWISE_RUN       a command to run PROGRAM with (wine for Lodewise.exe)
+# usage: e2e.sh CASE PROGRAM [RUNNER...]
+# Each function t_CASE below is one case. RUNNER is a command that runs
+# PROGRAM (Wine, for Lodewise.exe). The environment gives
 #   LODEWISE_SCRATCH   where the case's scratch folder is made
 #   LODEWISE_EXAMPLES  the sample program and its expected image
 #   LODEWISE_GOLDEN    the expected texts
@@ -13,7 +13,7 @@
 set -u
 case=$1
 prog=$2
-read -r -a run <<<"${LODEWISE_RUN:-}"
+run=("${@:3}")
 windows=
 [[ $prog == *.exe ]] && windows=1
 
