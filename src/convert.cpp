@@ -24,7 +24,7 @@ convert(std::FILE *src, std::FILE *img)
 	}
 	// getc gives EOF for a read error as well; an image of half a program
 	// would load as if it were whole.
-	if (std::ferror(src))
+	if (std::ferror(src) != 0)
 		return readfail;
 
 	std::memset(buf + lng, 0x00, static_cast<std::size_t>(254 - lng));
@@ -36,7 +36,7 @@ convert(std::FILE *src, std::FILE *img)
 
 	// The bytes may still sit in the stream's buffer: a full disk shows
 	// only when they are flushed.
-	if (std::fflush(img) == EOF || std::ferror(img))
+	if (std::fflush(img) == EOF || std::ferror(img) != 0)
 		return writefail;
 	return converted;
 }

@@ -12,8 +12,8 @@ bool
 samefile(std::FILE *fp, const char *name)
 {
 #ifndef _WIN32
-	struct stat a;
-	struct stat b;
+	struct stat a {};
+	struct stat b {};
 
 	if (fstat(fileno(fp), &a) != 0 || stat(name, &b) != 0)
 		return false;

@@ -35,7 +35,9 @@ run(const bytes &source)
 	std::FILE *img = std::tmpfile();
 	if (src == nullptr || img == nullptr)
 		ADD_FAILURE() << "tmpfile failed";
-	std::fwrite(source.data(), 1, source.size(), src);
+	// data() of an empty vector may be null, which fwrite must not see.
+	if (!source.empty())
+		std::fwrite(source.data(), 1, source.size(), src);
 	std::rewind(src);
 	result r = {convert(src, img), {}, std::ftell(src)};
 	r.image = slurp(img);
