@@ -70,6 +70,13 @@ same() {
 $(od -An -tx1 "$1" | head -n 20)"
 }
 
+# emptied FILE [WHAT]: FILE exists and holds nothing, as an image that was
+# created but never written must.
+emptied() {
+	[[ -f $1 && ! -s $1 ]] ||
+		fail "${2:+$2: }$1 is not an empty file: $(head -c 100 "$1" 2>&1)"
+}
+
 # snap: the scratch folder's entries, sizes, times and contents, to tell
 # whether a run touched anything.
 snap() {
@@ -260,7 +267,7 @@ t_source_is_directory() {
 	if [[ -n $windows ]]; then
 		[[ ! -e File.kim ]] || fail "File.kim was created"
 	else
-		[[ -f File.kim && ! -s File.kim ]] || fail "File.kim is not an empty file"
+		emptied File.kim
 	fi
 }
 
@@ -319,7 +326,7 @@ t_overlong() {
 		printf 'old image' >File.kim
 		lodewise File.kex
 		expect 4 @toolong.txt
-		[[ -f File.kim && ! -s File.kim ]] || fail "$n bytes: File.kim is not empty"
+		emptied File.kim "$n bytes"
 	done
 }
 
@@ -329,7 +336,7 @@ t_endless_source() {
 	ln -s /dev/zero File.kex || broken "ln"
 	lodewise File.kex
 	expect 4 @toolong.txt
-	[[ -f File.kim && ! -s File.kim ]] || fail "File.kim is not empty"
+	emptied File.kim
 }
 
 # With standard output and input closed the files take their descriptors;
@@ -340,7 +347,7 @@ t_closed_stdout() {
 	"${run[@]}" "$prog" File.kex >&- <&- 2>../err
 	st=$?
 	[[ $st == 4 ]] || fail "exit status $st, expected 4"
-	[[ -f File.kim && ! -s File.kim ]] || fail "File.kim is not empty: $(head -c 100 File.kim)"
+	emptied File.kim
 }
 
 declare -F "t_$case" >/dev/null || broken "no case $case"
