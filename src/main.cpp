@@ -1,4 +1,5 @@
 // Lodewise: convert a Kelvaron program (.kex) into its bootstrap image (.kim).
+#include <csignal>
 #include <cstdio>
 
 #include "chext.h"
@@ -14,11 +15,23 @@ enum status {
 	toolong = 4,  // the source is longer than 254 bytes
 };
 
+static void wipe(const char *name);
 static int report(status st, const char *name);
 
 int
 main(int n, char **names)
 {
+	// A reader that has gone, or a file size limit, would otherwise kill
+	// the program with a signal in place of its status: ignored, they make
+	// the write fail instead, which the program answers like any other
+	// failed write. Ignoring installs no code of the program's own.
+#ifdef SIGPIPE
+	(void)std::signal(SIGPIPE, SIG_IGN);
+#endif
+#ifdef SIGXFSZ
+	(void)std::signal(SIGXFSZ, SIG_IGN);
+#endif
+
 	if (n != 2)
 		return report(usage, nullptr);
 
@@ -48,6 +61,8 @@ main(int n, char **names)
 		r = writefail;
 	// Everything has been read; closing the source cannot lose anything.
 	(void)std::fclose(in);
+	if (r == writefail)
+		wipe(img.s);
 
 	switch (r) {
 	case converted:
@@ -60,6 +75,18 @@ main(int n, char **names)
 		break;
 	}
 	return report(nocreate, img.s);
+}
+
+// An image cut short by a failed write would load as if it were a whole
+// program; an empty one is refused by any loader. The stream is closed
+// first, so that no byte left in its buffer can land after the emptying.
+// If even this fails, there is nothing more to do: the status says it.
+static void
+wipe(const char *name)
+{
+	std::FILE *fp = std::fopen(name, "wb");
+	if (fp != nullptr)
+		(void)std::fclose(fp);
 }
 
 // The texts are the program's own, as its users' scripts know them; puts

@@ -33,17 +33,45 @@ broken() {
 posixonly() {
 	[[ -z $windows ]] || skip "$1"
 }
+# Under Wine the program sees the Linux file system: the links and devices
+# that a case makes there are real to it, as they need not be on Windows.
+wine=
+for w in "${run[@]}"; do
+	[[ ${w##*/} == wine || ${w##*/} == wine64 ]] && wine=1
+done
+unixfs() {
+	[[ -z $windows || -n $wine ]] || skip "$1"
+}
 
 # zeros N: N bytes 0x00.
 zeros() {
 	head -c "$1" /dev/zero
 }
 
+# The program runs with the signals it meets in a shell, whatever the test
+# runner ignores: a case about a closed pipe or a size limit must see the
+# program's own answer, not one it inherited.
+if env --default-signal=PIPE,XFSZ true 2>/dev/null; then
+	run=(env --default-signal=PIPE,XFSZ "${run[@]}")
+fi
+
 # lodewise ARG...: run the program in the scratch folder, with no standard
 # input; its status goes to $st, its output to ../out and ../err.
 lodewise() {
 	"${run[@]}" "$prog" "$@" >../out 2>../err </dev/null
 	st=$?
+}
+
+# gone ARG...: the same, with standard output a pipe whose reader has
+# already closed it, so every write to it fails.
+gone() {
+	rm -f ../pipe && mkfifo ../pipe || broken "mkfifo"
+	# Opened for reading and writing, a FIFO opens without waiting; the
+	# reading end is then closed, and only the writing end is left.
+	exec 3<>../pipe 4>../pipe 3<&-
+	"${run[@]}" "$prog" "$@" >&4 2>../err </dev/null
+	st=$?
+	exec 4>&-
 }
 
 # expect STATUS TEXT: the last run ended with STATUS, wrote exactly TEXT on
@@ -74,7 +102,8 @@ $(od -An -tx1 "$1" | head -n 20)"
 # created but never written must.
 emptied() {
 	[[ -f $1 && ! -s $1 ]] ||
-		fail "${2:+$2: }$1 is not an empty file: $(head -c 100 "$1" 2>&1)"
+		fail "${2:+$2: }$1 is not an empty file:
+$(od -An -tx1 "$1" 2>&1 | head -n 4)"
 }
 
 # snap: the scratch folder's entries, sizes, times and contents, to tell
@@ -282,7 +311,7 @@ t_image_is_directory() {
 }
 
 t_image_in_missing_folder() {
-	posixonly "symbolic links need privileges on Windows"
+	unixfs "symbolic links need privileges on Windows"
 	printf 'A' >File.kex
 	ln -s nosuch/File.kim File.kim || broken "ln"
 	lodewise File.kex
@@ -292,7 +321,7 @@ t_image_in_missing_folder() {
 
 # A write that fails when the buffer reaches the disk is a failure too.
 t_full_disk() {
-	posixonly "no /dev/full on Windows"
+	unixfs "no /dev/full on Windows"
 	[[ -w /dev/full ]] || broken "no /dev/full"
 	printf 'A' >File.kex
 	ln -s /dev/full File.kim || broken "ln"
@@ -301,19 +330,39 @@ t_full_disk() {
 }
 
 # An image name that is another name for the source would empty the
-# program before it is read; it is refused and the source kept.
+# program before it is read; it is refused and the source kept. Windows
+# sees the links that bash makes, where bash makes real ones.
 t_image_is_source() {
-	posixonly "symbolic and hard links need privileges on Windows"
 	printf 'PROGRAM' >File.kex
 	cp File.kex ../want.kex
 	ln -s File.kex File.kim || broken "ln -s"
+	[[ File.kim -ef File.kex ]] || skip "ln -s made a copy, not a link"
 	lodewise File.kex
 	expect 3 "$(nocreate File.kim)"
 	same File.kex ../want.kex
 	rm File.kim && ln File.kex File.kim || broken "ln"
+	[[ File.kim -ef File.kex ]] || skip "ln made a copy, not a hard link"
 	lodewise File.txt
 	expect 3 "$(nocreate File.kim)"
 	same File.kex ../want.kex
+}
+
+# A write cut short by a file size limit leaves no part of an image: the
+# image is emptied and the run ends with status 3, not with a signal.
+t_size_limit() {
+	posixonly "a file size limit is a POSIX limit; under Wine it kills Wine itself"
+	command -v prlimit >/dev/null || skip "no prlimit (util-linux)"
+	printf 'PROGRAM' >File.kex
+	for limit in 0 100; do
+		zeros 1000 | tr '\0' J >File.kim
+		# The limit holds for every file the program writes, so its
+		# message goes through a pipe to the file that is compared.
+		prlimit --fsize="$limit" "${run[@]}" "$prog" File.kex \
+			2>../err </dev/null | cat >../out
+		st=${PIPESTATUS[0]}
+		expect 3 "$(nocreate File.kim)"
+		emptied File.kim "limit $limit"
+	done
 }
 
 # --- status 4: the source is longer than 254 bytes ---
@@ -332,7 +381,7 @@ t_overlong() {
 
 # Reading stops at the 255th byte, so an endless source ends too.
 t_endless_source() {
-	posixonly "no /dev/zero on Windows"
+	unixfs "no /dev/zero on Windows"
 	ln -s /dev/zero File.kex || broken "ln"
 	lodewise File.kex
 	expect 4 @toolong.txt
@@ -348,6 +397,26 @@ t_closed_stdout() {
 	st=$?
 	[[ $st == 4 ]] || fail "exit status $st, expected 4"
 	emptied File.kim
+}
+
+# --- any status: standard output is a pipe whose reader has gone ---
+
+# The status is the caller's answer, whatever becomes of the message.
+t_reader_gone() {
+	printf 'A' >a.kex
+	zeros 300 >long.kex
+	mkdir dir.kim
+	printf 'A' >dir.kex
+	gone
+	[[ $st == 1 ]] || fail "no argument: exit status $st, expected 1"
+	gone none.kex
+	[[ $st == 2 ]] || fail "missing source: exit status $st, expected 2"
+	gone dir.kex
+	[[ $st == 3 ]] || fail "image is a directory: exit status $st, expected 3"
+	gone long.kex
+	[[ $st == 4 ]] || fail "overlong source: exit status $st, expected 4"
+	emptied long.kim
+	[[ ! -s ../err ]] || fail "standard error: $(head -c 500 ../err)"
 }
 
 declare -F "t_$case" >/dev/null || broken "no case $case"
