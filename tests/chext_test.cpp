@@ -41,11 +41,30 @@ const row rows[] = {
 	{"abcdefghij.", "kexx", "abcdefghij.kexx"}, // the longest that fits
 };
 
+// Writes a name as readable text: a byte outside printable ASCII as \xHH,
+// so that no test name holds raw 8-bit bytes.
+void
+quote(const char *s, std::ostream *os)
+{
+	static const char hex[] = "0123456789ABCDEF";
+	*os << '"';
+	for (; *s != '\0'; s++) {
+		auto c = static_cast<unsigned char>(*s);
+		if (c >= 0x20 && c < 0x7F)
+			*os << *s;
+		else
+			*os << "\\x" << hex[c >> 4] << hex[c & 0xF];
+	}
+	*os << '"';
+}
+
 // Names the row in test reports by its argument.
 void
 PrintTo(const row &r, std::ostream *os)
 {
-	*os << '"' << r.name << "\" with \"" << r.newext << '"';
+	quote(r.name, os);
+	*os << " with ";
+	quote(r.newext, os);
 }
 
 class derive : public testing::TestWithParam<row> {};
